@@ -18,7 +18,8 @@ bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
   return false;
 }
 
-IMPLEMENT_DYNAMIC(CWnd, CObject)
+const CRuntimeClass CCmdTarget::classCCmdTarget = {"CCmdTarget", &CObject::classCObject};
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CSliderCtrl, CWnd)

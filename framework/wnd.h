@@ -135,6 +135,7 @@ struct AFX_CTLCOLOR {
 
 class CCmdTarget : public CObject {
  public:
+  static const CRuntimeClass classCCmdTarget;
   // Looks the message up in this object's map and its bases; true when a handler answered.
   bool DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only when one is missing.
 set -euo pipefail
 need=(g++ cmake make googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-      wine wine64 xvfb fonts-liberation python3 x11-apps imagemagick zip unzip)
+      wine wine64 xvfb fonts-liberation python3 x11-apps x11-utils imagemagick zip unzip)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
