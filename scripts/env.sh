@@ -15,6 +15,9 @@ wine_prefix() {
     echo "Initialising the Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
+    # Unmanaged windows: with no window manager on the virtual display, Wine
+    # would otherwise wait for one at every window that hides.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
     wineserver -w
   fi
 }
