@@ -1,5 +1,7 @@
 #include "win_util.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -26,23 +28,37 @@ namespace {
 struct ModalRun {
   CDialog* dialog;
   const std::function<void(CDialog&)>* body;
+  DWORD start;
 };
 thread_local ModalRun* t_run = nullptr;
 
 void CALLBACK StartBody(HWND, UINT, UINT_PTR id, DWORD) {
-  ::KillTimer(nullptr, id);
   ModalRun* run = t_run;
   t_run = nullptr;
-  if (!run) return;
+  if (!run) {
+    ::KillTimer(nullptr, id);
+    return;
+  }
   HWND wnd = run->dialog->m_hWnd;
-  if (!wnd) return;  // the dialog could not be made
+  if (!wnd || !::IsWindowVisible(wnd) || !::IsWindowEnabled(wnd)) {
+    // Still setting up, or a box of its own is open: later, within the time-out.
+    if (::GetTickCount() - run->start < kTimeoutMs) {
+      t_run = run;
+    } else {
+      ADD_FAILURE() << "the dialog never became ready";
+      ::KillTimer(nullptr, id);
+      if (wnd) ::EndDialog(wnd, -3);
+    }
+    return;
+  }
+  ::KillTimer(nullptr, id);
   (*run->body)(*run->dialog);
   if (run->dialog->m_hWnd && ::IsWindow(run->dialog->m_hWnd)) ::EndDialog(run->dialog->m_hWnd, -2);
 }
 }  // namespace
 
 INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& body) {
-  ModalRun run{&dialog, &body};
+  ModalRun run{&dialog, &body, ::GetTickCount()};
   t_run = &run;
   ::SetTimer(nullptr, 0, 50, &StartBody);
   const INT_PTR result = dialog.DoModal();
@@ -50,16 +66,17 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& body) {
   return result;
 }
 
-HWND FindThreadWindow(const char* caption) {
+HWND FindThreadWindow(const char* caption, HWND exclude) {
   struct Search {
     const char* caption;
+    HWND exclude;
     HWND found;
-  } search{caption, nullptr};
+  } search{caption, exclude, nullptr};
   ::EnumThreadWindows(
       ::GetCurrentThreadId(),
       [](HWND wnd, LPARAM param) -> BOOL {
         auto* s = reinterpret_cast<Search*>(param);
-        if (::IsWindowVisible(wnd) && WindowText(wnd) == s->caption) {
+        if (wnd != s->exclude && ::IsWindowVisible(wnd) && WindowText(wnd) == s->caption) {
           s->found = wnd;
           return FALSE;
         }
@@ -76,8 +93,9 @@ std::map<UINT_PTR, DialogWatcher*>& Watchers() {
 }
 }  // namespace
 
-DialogWatcher::DialogWatcher(std::string caption, std::function<void(HWND)> onOpen, int closeId)
-    : m_caption(std::move(caption)), m_onOpen(std::move(onOpen)), m_closeId(closeId), m_start(::GetTickCount()) {
+DialogWatcher::DialogWatcher(std::string caption, std::function<void(HWND)> onOpen, int closeId, HWND exclude)
+    : m_caption(std::move(caption)), m_onOpen(std::move(onOpen)), m_closeId(closeId), m_exclude(exclude),
+      m_start(::GetTickCount()) {
   m_timer = ::SetTimer(nullptr, 0, 30, &Tick);
   Watchers()[m_timer] = this;
 }
@@ -96,7 +114,7 @@ void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR id, DWORD) {
     ::KillTimer(nullptr, id);
     return;
   }
-  HWND wnd = FindThreadWindow(w->m_caption.c_str());
+  HWND wnd = FindThreadWindow(w->m_caption.c_str(), w->m_exclude);
   if (!wnd) return;
   // One run per opening: the window is closed below before the next tick.
   ++w->m_seen;

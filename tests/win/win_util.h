@@ -20,14 +20,15 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutM
 INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& body);
 
 // A visible top-level window of this thread with the caption, or null.
-HWND FindThreadWindow(const char* caption);
+HWND FindThreadWindow(const char* caption, HWND exclude = nullptr);
 
 // Arms a watcher: when a window with `caption` appears in this thread (inside
 // any modal loop), `onOpen` runs with it and the window is then closed with
-// `closeId` (IDOK, IDCANCEL...). The watcher gives up after the time-out.
+// `closeId` (IDOK, IDCANCEL...). `exclude` is a window with the same caption
+// that is not the one awaited. The watcher gives up after the time-out.
 class DialogWatcher {
  public:
-  DialogWatcher(std::string caption, std::function<void(HWND)> onOpen, int closeId = IDOK);
+  DialogWatcher(std::string caption, std::function<void(HWND)> onOpen, int closeId = IDOK, HWND exclude = nullptr);
   ~DialogWatcher();
   int Seen() const { return m_seen; }
 
@@ -36,6 +37,7 @@ class DialogWatcher {
   std::string m_caption;
   std::function<void(HWND)> m_onOpen;
   int m_closeId;
+  HWND m_exclude;
   int m_seen = 0;
   bool m_busy = false;
   UINT_PTR m_timer = 0;
