@@ -53,7 +53,9 @@ void CALLBACK StartBody(HWND, UINT, UINT_PTR id, DWORD) {
   }
   ::KillTimer(nullptr, id);
   (*run->body)(*run->dialog);
-  if (run->dialog->m_hWnd && ::IsWindow(run->dialog->m_hWnd)) ::EndDialog(run->dialog->m_hWnd, -2);
+  // Closes a dialog the body left open; one the body ended never sees this.
+  if (run->dialog->m_hWnd && ::IsWindow(run->dialog->m_hWnd))
+    ::PostMessageA(run->dialog->m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
 }
 }  // namespace
 

@@ -15,8 +15,8 @@ constexpr DWORD kTimeoutMs = 30000;
 // Pumps this thread's messages until `condition` holds or the time-out ends.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);
 
-// Runs `body` once `dialog`'s modal loop is running, then ends the dialog if
-// the body left it open. Returns DoModal's result.
+// Runs `body` once `dialog`'s modal loop is running and the dialog is shown,
+// then cancels the dialog if the body left it open. Returns DoModal's result.
 INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& body);
 
 // A visible top-level window of this thread with the caption, or null.
