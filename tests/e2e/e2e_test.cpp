@@ -18,6 +18,16 @@ using wintest::WriteBytes;
 // The built program, two folders up from this driver.
 std::string BuiltExe() { return wintest::ProgramFolder() + "..\\..\\mentavo.exe"; }
 
+// The folder of an unpacked package, when the package test runs.
+std::string PackageFolder() {
+  char folder[MAX_PATH * 2] = "";
+  const DWORD got = ::GetEnvironmentVariableA("MENTAVO_PACKAGE", folder, sizeof folder);
+  if (got == 0 || got >= sizeof folder) return "";
+  std::string path = folder;
+  if (path.back() != '\\') path += '\\';
+  return path;
+}
+
 // A visible top-level window of the process with the caption, other than `exclude`.
 HWND FindProcessWindow(DWORD pid, const std::string& caption, HWND exclude = nullptr) {
   struct Search {
@@ -116,6 +126,30 @@ bool Gone(HWND wnd) {
 }
 std::string Digits(HWND main) { return Text(main, 1003) + Text(main, 1002) + Text(main, 1004) + Text(main, 1005); }
 
+// Presses "Go" 8 times with "Yes" left selected, checking the look on the
+// way; returns the Statistics dialog's three values ("count total last") and
+// closes it.
+std::string TrainOnce(Program& program, HWND main) {
+  for (int press = 1; press <= 7; ++press) {
+    Click(main, 1008);
+    const bool ok = WaitFor([&] {
+      return press < 7 ? Shown(main, 1006) && !Text(main, 1006).empty() && Shown(main, 1003)
+                       : Shown(main, 1016) && !Shown(main, 1003);
+    });
+    EXPECT_TRUE(ok) << "press " << press;
+    if (!ok) return "";
+  }
+  Click(main, 1008);
+  HWND stats = program.Window("Statistics");
+  EXPECT_NE(stats, nullptr);
+  if (!stats) return "";
+  EXPECT_TRUE(Shown(main, 1007)) << "back to the start-of-training look behind the dialog";
+  const std::string shown = Text(stats, 1021) + " " + Text(stats, 1017) + " " + Text(stats, 1019);
+  Close(stats);
+  EXPECT_TRUE(Gone(stats));
+  return shown;
+}
+
 class EndToEnd : public ::testing::Test {
  protected:
   wintest::TempDir root;
@@ -139,22 +173,7 @@ TEST_F(EndToEnd, ATrainingIsRecordedAndEveryCommandWorks) {
   EXPECT_FALSE(Shown(main, 1006));
 
   // A whole training with "Yes" left selected.
-  for (int press = 1; press <= 7; ++press) {
-    Click(main, 1008);
-    ASSERT_TRUE(WaitFor([&] { return Shown(main, 1006) && !Text(main, 1006).empty(); }));
-    if (press == 7) {
-      ASSERT_TRUE(WaitFor([&] { return Shown(main, 1016) && !Shown(main, 1003); }));
-    }
-  }
-  Click(main, 1008);
-  HWND stats = program.Window("Statistics");
-  ASSERT_NE(stats, nullptr);
-  EXPECT_EQ(Text(stats, 1021), "1");
-  EXPECT_EQ(Text(stats, 1017), "100");
-  EXPECT_EQ(Text(stats, 1019), "100");
-  EXPECT_TRUE(Shown(main, 1007)) << "back to the start-of-training look behind the dialog";
-  Close(stats);
-  ASSERT_TRUE(Gone(stats));
+  EXPECT_EQ(TrainOnce(program, main), "1 100 100");
   EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "1\r\n100\r\n100\r\n");
 
   // About from the button and from the window menu.
@@ -171,7 +190,7 @@ TEST_F(EndToEnd, ATrainingIsRecordedAndEveryCommandWorks) {
 
   // Statistics from the menu shows the recorded counters.
   Menu(main, 32771);
-  stats = program.Window("Statistics");
+  HWND stats = program.Window("Statistics");
   ASSERT_NE(stats, nullptr);
   EXPECT_EQ(Text(stats, 1021), "1");
   Close(stats);
@@ -222,20 +241,63 @@ TEST_F(EndToEnd, AMissingStatisticsFileIsReportedUnderTheProgramsName) {
     HWND main = program.Window("Mentavo");
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return Digits(main).size() == 4; }));
-    for (int press = 1; press <= 7; ++press) {
-      Click(main, 1008);
-      ASSERT_TRUE(WaitFor([&, press] { return press < 7 ? Shown(main, 1006) : Shown(main, 1016); }));
-    }
-    ::Sleep(100);
-    Click(main, 1008);
-    HWND stats = program.Window("Statistics");
-    ASSERT_NE(stats, nullptr);
-    Close(stats);
-    ASSERT_TRUE(Gone(stats));
+    EXPECT_EQ(TrainOnce(program, main), "1 100 100");
     EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "1\r\n100\r\n100\r\n");
     ::PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(program.Ended());
   }
+}
+
+TEST(Package, TheUnpackedProgramRunsAndRecordsATraining) {
+  const std::string folder = PackageFolder();
+  if (folder.empty()) GTEST_SKIP() << "runs from scripts/test_package.sh";
+  EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "0\r\n0\r\n0\r\n");
+  EXPECT_TRUE(wintest::Exists(folder + "data\\help.htm"));
+  Program program(folder + "mentavo.exe");
+  ASSERT_TRUE(program.Started());
+  HWND main = program.Window("Mentavo");
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(FindProcessWindow(program.Pid(), "mentavo"), nullptr) << "no error box";
+  EXPECT_EQ(TrainOnce(program, main), "1 100 100");
+  EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "1\r\n100\r\n100\r\n");
+  Menu(main, 32772);
+  EXPECT_TRUE(program.Ended());
+}
+
+// The exe's PE header, resources and version, read from the file.
+TEST(Hardening, TheExeHasAslrDepAManifestAndItsVersion) {
+  const std::string bytes = ReadBytes(BuiltExe());
+  ASSERT_GT(bytes.size(), 1024u);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data());
+  ASSERT_EQ(dos->e_magic, IMAGE_DOS_SIGNATURE);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(bytes.data() + dos->e_lfanew);
+  ASSERT_EQ(nt->Signature, IMAGE_NT_SIGNATURE);
+  const WORD flags = nt->OptionalHeader.DllCharacteristics;
+  EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE) << "ASLR";
+  EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA) << "high-entropy ASLR";
+  EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_NX_COMPAT) << "DEP";
+  EXPECT_NE(nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_BASERELOC].Size, 0u) << "relocations for ASLR";
+  EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+
+  HMODULE image = ::LoadLibraryExA(BuiltExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(image, nullptr);
+  HRSRC manifest = ::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+  ASSERT_NE(manifest, nullptr);
+  const std::string text(static_cast<const char*>(::LockResource(::LoadResource(image, manifest))),
+                         ::SizeofResource(image, manifest));
+  EXPECT_NE(text.find("level=\"asInvoker\""), std::string::npos);
+  EXPECT_EQ(text.find("Microsoft.Windows.Common-Controls"), std::string::npos) << "the classic control look stays";
+  HRSRC version = ::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16));
+  ASSERT_NE(version, nullptr);
+  const char* block = static_cast<const char*>(::LockResource(::LoadResource(image, version)));
+  // The fixed file information follows the "VS_VERSION_INFO" key, aligned to 4 bytes.
+  const std::string all(block, ::SizeofResource(image, version));
+  const std::size_t at = all.find(std::string("\xBD\x04\xEF\xFE", 4));
+  ASSERT_NE(at, std::string::npos);
+  const auto* fixed = reinterpret_cast<const VS_FIXEDFILEINFO*>(block + at);
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+  ::FreeLibrary(image);
 }
 
 }  // namespace
