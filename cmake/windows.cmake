@@ -28,7 +28,7 @@ add_library(mentavo_core STATIC
   app/trainer_app.cpp)
 target_include_directories(mentavo_core PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/res)
 target_compile_definitions(mentavo_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_link_libraries(mentavo_core PUBLIC comctl32 shell32 user32 gdi32 kernel32)
+target_link_libraries(mentavo_core PUBLIC comctl32 user32 gdi32 kernel32)
 
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 set(HARDENING -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
@@ -71,3 +71,4 @@ add_custom_target(package_zip DEPENDS ${PACKAGE_ZIP})
 add_test(NAME package_run
   COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/test_package.sh ${PACKAGE_ZIP} $<TARGET_FILE:e2e_tests>)
 set_tests_properties(package_run PROPERTIES TIMEOUT 600)
+add_subdirectory(${CMAKE_SOURCE_DIR}/bench ${CMAKE_BINARY_DIR}/bench)

@@ -29,7 +29,22 @@ void SetFont(CWnd& wnd, const CFont& font) {
 
 }  // namespace
 
-CTrainerDlg::OpenDocumentFn CTrainerDlg::s_openDocument = &::ShellExecuteA;
+// ShellExecuteA, with the shell loaded from the system folder on first use:
+// the shell pulls in many libraries that the program's start need not wait for.
+static HINSTANCE WINAPI ShellExecuteOnDemand(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder,
+                                      INT show) {
+  static const auto shellExecute = [] {
+    HMODULE shell = ::LoadLibraryExA("shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!shell) shell = ::LoadLibraryA("shell32.dll");  // systems without the search flags
+    return shell ? reinterpret_cast<CTrainerDlg::OpenDocumentFn>(
+                       reinterpret_cast<void*>(::GetProcAddress(shell, "ShellExecuteA")))
+                 : nullptr;
+  }();
+  if (!shellExecute) return reinterpret_cast<HINSTANCE>(SE_ERR_DLLNOTFOUND);
+  return shellExecute(owner, verb, file, parameters, folder, show);
+}
+
+CTrainerDlg::OpenDocumentFn CTrainerDlg::s_openDocument = &ShellExecuteOnDemand;
 
 CTrainerDlg::CTrainerDlg(CWnd* parent)
     : CDialog(IDD_MENTAVO_DIALOG, parent),
