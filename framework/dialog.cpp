@@ -21,6 +21,26 @@ HWND SafeOwner(const CWnd* dialog) {
   HWND active = ::GetActiveWindow();
   return active ? ::GetAncestor(active, GA_ROOT) : nullptr;
 }
+// Centres the window over its owner (over the work area of the screen when it
+// has none or the owner is minimised), kept inside the work area.
+void CenterOverOwner(HWND hWnd) {
+  HWND owner = ::GetWindow(hWnd, GW_OWNER);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoA(::MonitorFromWindow(owner ? owner : hWnd, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT work = monitor.rcWork;
+  RECT area = work;
+  if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) ::GetWindowRect(owner, &area);
+  RECT rect;
+  ::GetWindowRect(hWnd, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  int x = (area.left + area.right - width) / 2, y = (area.top + area.bottom - height) / 2;
+  if (x + width > work.right) x = work.right - width;
+  if (y + height > work.bottom) y = work.bottom - height;
+  if (x < work.left) x = work.left;
+  if (y < work.top) y = work.top;
+  ::SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 }  // namespace
 
 INT_PTR CDialog::DoModal() {
@@ -51,7 +71,14 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
   if (message != WM_INITDIALOG) return FALSE;
   // This runs inside the system's dialog procedure: nothing may unwind through it.
   try {
-    return static_cast<CDialog*>(wnd)->OnInitDialog();
+    RECT before;
+    ::GetWindowRect(hWnd, &before);
+    const BOOL result = static_cast<CDialog*>(wnd)->OnInitDialog();
+    // A dialog that set no place of its own opens centred over its owner.
+    RECT after;
+    if (::IsWindow(hWnd) && ::GetWindowRect(hWnd, &after) && after.left == before.left && after.top == before.top)
+      CenterOverOwner(hWnd);
+    return result;
   } catch (const CException& e) {
     e.ReportError();
   } catch (const std::bad_alloc&) {

@@ -200,6 +200,12 @@ TEST_F(EndToEnd, ATrainingIsRecordedAndEveryCommandWorks) {
   Menu(main, 32772);
   EXPECT_TRUE(program.Ended());
   EXPECT_EQ(program.ExitCode(), 0u);
+
+  // The registry key name is set, and nothing is written under it.
+  HKEY key = nullptr;
+  EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Local AppWizard-Generated Applications", 0, KEY_READ, &key),
+            ERROR_SUCCESS);
+  if (key) ::RegCloseKey(key);
 }
 
 TEST_F(EndToEnd, HelpWithTheHelpPageMissingLeavesTheWindowWorking) {

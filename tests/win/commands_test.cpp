@@ -144,6 +144,36 @@ TEST_F(CommandsTest, EveryWayOfClosingEndsTheDialog) {
   }
 }
 
+TEST_F(CommandsTest, EnterPressesGoAndDraggingShowsTheIcon) {
+  TrainerProbe dlg;
+  wintest::RunModal(dlg, [&](CDialog&) {
+    ASSERT_TRUE(dlg.m_awaitingFirstGo);
+    MSG msg{::GetFocus(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    ::IsDialogMessageA(dlg.m_hWnd, &msg);
+    EXPECT_TRUE(wintest::WaitFor([&] { return !dlg.m_awaitingFirstGo; }, 5000)) << "Enter is the default button, Go";
+    EXPECT_EQ(dlg.m_currentStep, 1);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageA(dlg.m_hWnd, WM_QUERYDRAGICON, 0, 0)), dlg.m_hIcon);
+  });
+}
+
+TEST_F(CommandsTest, DialogsOpenCentredOverTheirOwner) {
+  TrainerProbe dlg;
+  wintest::RunModal(dlg, [&](CDialog&) {
+    RECT main, work;
+    ::GetWindowRect(dlg.m_hWnd, &main);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    // The main window over the screen, the Statistics dialog over the main window.
+    EXPECT_NEAR((main.left + main.right) / 2, (work.left + work.right) / 2, 1);
+    EXPECT_NEAR((main.top + main.bottom) / 2, (work.top + work.bottom) / 2, 1);
+    RECT stats{};
+    wintest::DialogWatcher watcher("Statistics", [&](HWND s) { ::GetWindowRect(s, &stats); });
+    Command(dlg.m_hWnd, 3);
+    ASSERT_EQ(watcher.Seen(), 1);
+    EXPECT_NEAR((stats.left + stats.right) / 2, (main.left + main.right) / 2, 1);
+    EXPECT_NEAR((stats.top + stats.bottom) / 2, (main.top + main.bottom) / 2, 1);
+  });
+}
+
 TEST_F(CommandsTest, TheDialogsCarryTheirClassRecords) {
   About1 about;
   Statistics stats(1, 2, 3);
