@@ -8,6 +8,7 @@ class TrainerProbe : public CTrainerDlg {
   using CTrainerDlg::RecordTraining;
   using CTrainerDlg::ResolveDataPaths;
   using CTrainerDlg::OnGo;
+  using CTrainerDlg::NewDigits;
   using CTrainerDlg::m_statPath;
   using CTrainerDlg::m_helpPath;
   using CTrainerDlg::m_exeName;

@@ -3,6 +3,7 @@
 // retry, the error box at start-up.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <set>
 
 #include "framework/app.h"
@@ -160,23 +161,66 @@ TEST_F(TrainerTest, TheRightDigitFlickersToTheCueColourOnScreen) {
   TrainerProbe dlg;
   wintest::RunModal(dlg, [&](CDialog&) {
     auto* right = dlg.m_digitSlots[dlg.m_rightIndex];
-    auto* other = dlg.m_digitSlots[(dlg.m_rightIndex + 1) % 4];
     const COLORREF digit = RGB(96, 0, 254), cue = RGB(91, 0, 254);
-    // Drive the phase with the control's own timer message.
-    if (right->GetPhase() != 0) ::SendMessageA(right->m_hWnd, WM_TIMER, 1, 0);
-    std::set<COLORREF> seen = ColoursOnScreen(right->m_hWnd);
-    EXPECT_TRUE(seen.count(digit));
-    EXPECT_FALSE(seen.count(cue));
-    ::SendMessageA(right->m_hWnd, WM_TIMER, 1, 0);
-    ASSERT_EQ(right->GetPhase(), 1);
-    seen = ColoursOnScreen(right->m_hWnd);
-    EXPECT_TRUE(seen.count(cue));
-    EXPECT_FALSE(seen.count(digit));
-    const std::set<COLORREF> steady = ColoursOnScreen(other->m_hWnd);
-    EXPECT_TRUE(steady.count(digit));
-    EXPECT_FALSE(steady.count(cue));
-    // The background is the dialog's face colour.
-    EXPECT_TRUE(seen.count(::GetSysColor(COLOR_BTNFACE)));
+    // Sample the four digits on screen over two periods of the real timer.
+    bool sawCue = false, sawBack = false;
+    for (int phase : {1, 0}) {
+      ASSERT_TRUE(wintest::WaitFor([&] { return right->GetPhase() == phase; }, 10000)) << "the timer ticks";
+      for (auto* slot : dlg.m_digitSlots) {
+        const std::set<COLORREF> seen = ColoursOnScreen(slot->m_hWnd);
+        const bool cueNow = slot == right && phase == 1;
+        EXPECT_EQ(seen.count(cue) > 0, cueNow);
+        EXPECT_EQ(seen.count(digit) > 0, !cueNow);
+        EXPECT_TRUE(seen.count(::GetSysColor(COLOR_BTNFACE))) << "the dialog's face behind the glyphs";
+        if (cueNow) sawCue = true;
+        if (slot == right && phase == 0 && sawCue) sawBack = true;
+      }
+    }
+    EXPECT_TRUE(sawCue);
+    EXPECT_TRUE(sawBack);
+  });
+}
+
+TEST_F(TrainerTest, ADealMovesTheCueAndASlotRightAgainKeepsItsTimer) {
+  TrainerProbe dlg;
+  wintest::RunModal(dlg, [&](CDialog&) {
+    // Two deals within one second are the same deal: the right slot stays right.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      const std::time_t second = std::time(nullptr);
+      auto* right = dlg.m_digitSlots[dlg.m_rightIndex];
+      ::SendMessageA(right->m_hWnd, WM_TIMER, 1, 0);
+      const int phase = right->GetPhase();
+      const int index = dlg.m_rightIndex;
+      dlg.NewDigits();
+      if (std::time(nullptr) != second) continue;  // the clock moved on: try again
+      EXPECT_EQ(dlg.m_rightIndex, index);
+      EXPECT_EQ(right->GetPhase(), phase) << "the running timer and phase go on";
+      EXPECT_EQ(right->GetTimerId(), 1u);
+      EXPECT_EQ(right->GetFlashTextColor(1), 0x00FE005Bu);
+      break;
+    }
+    // Over further deals, every slot that was right keeps flashing, with equal
+    // colours unless it is the right one now.
+    std::set<int> wereRight = {dlg.m_rightIndex};
+    for (int deal = 0; deal < 3; ++deal) {
+      ::Sleep(1000);  // a new second, a new deal
+      dlg.NewDigits();
+      wereRight.insert(dlg.m_rightIndex);
+      std::set<std::string> digits;
+      for (int slot = 0; slot < 4; ++slot) {
+        auto* control = dlg.m_digitSlots[slot];
+        digits.insert(wintest::WindowText(control->m_hWnd));
+        if (slot == dlg.m_rightIndex) {
+          EXPECT_EQ(control->GetFlashTextColor(0), 0x00FE0060u);
+          EXPECT_EQ(control->GetFlashTextColor(1), 0x00FE005Bu);
+        } else if (wereRight.count(slot)) {
+          EXPECT_EQ(control->GetFlashTextColor(0), 0x00FE0060u);
+          EXPECT_EQ(control->GetFlashTextColor(1), 0x00FE0060u);
+        }
+        EXPECT_EQ(control->GetTimerId() != 0, wereRight.count(slot) > 0) << "slot " << slot;
+      }
+      EXPECT_EQ(digits.size(), 4u);
+    }
   });
 }
 
