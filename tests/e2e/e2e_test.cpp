@@ -126,28 +126,55 @@ bool Gone(HWND wnd) {
 }
 std::string Digits(HWND main) { return Text(main, 1003) + Text(main, 1002) + Text(main, 1004) + Text(main, 1005); }
 
-// Presses "Go" 8 times with "Yes" left selected, checking the look on the
-// way; returns the Statistics dialog's three values ("count total last") and
-// closes it.
-std::string TrainOnce(Program& program, HWND main) {
-  for (int press = 1; press <= 7; ++press) {
-    Click(main, 1008);
-    const bool ok = WaitFor([&] {
-      return press < 7 ? Shown(main, 1006) && !Text(main, 1006).empty() && Shown(main, 1003)
-                       : Shown(main, 1016) && !Shown(main, 1003);
-    });
-    EXPECT_TRUE(ok) << "press " << press;
-    if (!ok) return "";
+// One training as a user plays it: `answers` holds the answer given before
+// presses 2 to 8 ('Y' or 'N' clicks that radio button, '-' leaves it). The
+// clicks are posted, so they reach the program in order; the eighth press
+// opens the Statistics dialog modally. Returns the dialog's six texts
+// ("label value" by row) after checking the look on the way, and closes the
+// dialog with Escape.
+std::string Train(Program& program, HWND main, const std::string& answers = "-------") {
+  for (int press = 1; press <= 8; ++press) {
+    if (press >= 2 && answers[static_cast<std::size_t>(press - 2)] != '-')
+      ::PostMessageA(::GetDlgItem(main, answers[static_cast<std::size_t>(press - 2)] == 'Y' ? 1009 : 1010), BM_CLICK,
+                     0, 0);
+    ::PostMessageA(::GetDlgItem(main, 1008), BM_CLICK, 0, 0);
+    if (press == 1) {
+      EXPECT_TRUE(WaitFor([&] { return Shown(main, 1006) && Shown(main, 1009) && !Shown(main, 1007); }));
+    } else if (press == 7) {
+      EXPECT_TRUE(WaitFor([&] { return Shown(main, 1016) && !Shown(main, 1003); })) << "the last-step look";
+      EXPECT_EQ(Text(main, 1006).size(), 1u) << "the reveal holds a digit";
+    }
   }
-  Click(main, 1008);
   HWND stats = program.Window("Statistics");
   EXPECT_NE(stats, nullptr);
   if (!stats) return "";
   EXPECT_TRUE(Shown(main, 1007)) << "back to the start-of-training look behind the dialog";
-  const std::string shown = Text(stats, 1021) + " " + Text(stats, 1017) + " " + Text(stats, 1019);
-  Close(stats);
-  EXPECT_TRUE(Gone(stats));
+  EXPECT_FALSE(Shown(main, 1006));
+  const std::string shown = Text(stats, 1020) + " " + Text(stats, 1021) + " | " + Text(stats, 1016) + " " +
+                            Text(stats, 1017) + " | " + Text(stats, 1018) + " " + Text(stats, 1019);
+  ::PostMessageA(::GetDlgItem(stats, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(Gone(stats)) << "Escape closes the Statistics dialog";
   return shown;
+}
+
+std::string Shown3(const std::string& count, const std::string& total, const std::string& last) {
+  return "Number of trainings: " + count + " | Total success rate: " + total + " | Last training success rate: " + last;
+}
+
+// Ends the program with a key, a window-menu command or a click; true when
+// the process ends and leaves no window.
+bool EndsWith(Program& program, HWND main, const char* how) {
+  const std::string way = how;
+  if (way == "Escape") {
+    ::PostMessageA(::GetDlgItem(main, 1008), WM_KEYDOWN, VK_ESCAPE, 0);
+  } else if (way == "close box") {
+    ::PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  } else if (way == "Exit button") {
+    Click(main, 2);
+  } else {
+    Menu(main, 32772);
+  }
+  return program.Ended() && FindProcessWindow(program.Pid(), "Mentavo") == nullptr;
 }
 
 class EndToEnd : public ::testing::Test {
@@ -172,9 +199,11 @@ TEST_F(EndToEnd, ATrainingIsRecordedAndEveryCommandWorks) {
   EXPECT_TRUE(Shown(main, 1007));
   EXPECT_FALSE(Shown(main, 1006));
 
-  // A whole training with "Yes" left selected.
-  EXPECT_EQ(TrainOnce(program, main), "1 100 100");
+  // Two whole trainings: "Yes" left selected, then "No" at some presses.
+  EXPECT_EQ(Train(program, main), Shown3("1", "100", "100"));
   EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "1\r\n100\r\n100\r\n");
+  EXPECT_EQ(Train(program, main, "NNY-N-Y"), Shown3("2", "71", "42"));
+  EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "2\r\n71\r\n42\r\n");
 
   // About from the button and from the window menu.
   Click(main, 6);
@@ -192,13 +221,12 @@ TEST_F(EndToEnd, ATrainingIsRecordedAndEveryCommandWorks) {
   Menu(main, 32771);
   HWND stats = program.Window("Statistics");
   ASSERT_NE(stats, nullptr);
-  EXPECT_EQ(Text(stats, 1021), "1");
+  EXPECT_EQ(Text(stats, 1021), "2");
   Close(stats);
   ASSERT_TRUE(Gone(stats));
 
   // Exit from the menu ends the program.
-  Menu(main, 32772);
-  EXPECT_TRUE(program.Ended());
+  EXPECT_TRUE(EndsWith(program, main, "menu E&xit"));
   EXPECT_EQ(program.ExitCode(), 0u);
 
   // The registry key name is set, and nothing is written under it.
@@ -206,6 +234,20 @@ TEST_F(EndToEnd, ATrainingIsRecordedAndEveryCommandWorks) {
   EXPECT_NE(::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Local AppWizard-Generated Applications", 0, KEY_READ, &key),
             ERROR_SUCCESS);
   if (key) ::RegCloseKey(key);
+}
+
+TEST_F(EndToEnd, EveryWayOfClosingEndsTheProgram) {
+  const std::string folder = root.File("closing\\");
+  Program::Install(folder, "mentavo.exe");
+  WriteBytes(folder + "data\\stat.dat", "0\r\n0\r\n0\r\n");
+  for (const char* how : {"Escape", "close box", "Exit button"}) {
+    SCOPED_TRACE(how);
+    Program program(folder + "mentavo.exe");
+    HWND main = program.Window("Mentavo");
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(EndsWith(program, main, how));
+  }
+  EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "0\r\n0\r\n0\r\n") << "nothing is saved at exit";
 }
 
 TEST_F(EndToEnd, HelpWithTheHelpPageMissingLeavesTheWindowWorking) {
@@ -247,7 +289,7 @@ TEST_F(EndToEnd, AMissingStatisticsFileIsReportedUnderTheProgramsName) {
     HWND main = program.Window("Mentavo");
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(WaitFor([&] { return Digits(main).size() == 4; }));
-    EXPECT_EQ(TrainOnce(program, main), "1 100 100");
+    EXPECT_EQ(Train(program, main), Shown3("1", "100", "100"));
     EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "1\r\n100\r\n100\r\n");
     ::PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(program.Ended());
@@ -264,7 +306,7 @@ TEST(Package, TheUnpackedProgramRunsAndRecordsATraining) {
   HWND main = program.Window("Mentavo");
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(FindProcessWindow(program.Pid(), "mentavo"), nullptr) << "no error box";
-  EXPECT_EQ(TrainOnce(program, main), "1 100 100");
+  EXPECT_EQ(Train(program, main), Shown3("1", "100", "100"));
   EXPECT_EQ(ReadBytes(folder + "data\\stat.dat"), "1\r\n100\r\n100\r\n");
   Menu(main, 32772);
   EXPECT_TRUE(program.Ended());

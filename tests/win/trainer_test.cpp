@@ -144,6 +144,74 @@ TEST_F(TrainerTest, SetUpShowsTheStartOfTrainingLook) {
   });
 }
 
+struct TemplateControl {
+  int id;
+  const char* cls;
+  const char* text;  // null: the set-up writes it
+  DWORD styles;      // besides WS_CHILD
+  DWORD exStyle;     // the one extended style it must have, or 0
+};
+
+TEST_F(TrainerTest, EveryControlOfTheTemplateInOrder) {
+  const DWORD kEdit = ES_READONLY | WS_TABSTOP, kBtn = BS_PUSHBUTTON | BS_FLAT | WS_TABSTOP;
+  const TemplateControl controls[] = {
+      {-1, "Button", "", BS_GROUPBOX, 0},
+      {1008, "Button", "Go", BS_DEFPUSHBUTTON | BS_FLAT | WS_TABSTOP, 0},
+      {-1, "Button", "", BS_GROUPBOX, 0},
+      {1006, "Edit", nullptr, kEdit | ES_CENTER | ES_AUTOHSCROLL, 0},
+      {1009, "Button", "Yes", BS_AUTORADIOBUTTON | BS_FLAT, 0},
+      {1010, "Button", "No", BS_AUTORADIOBUTTON | BS_FLAT, 0},
+      {1007, "Edit", nullptr, kEdit | ES_MULTILINE, 0},
+      {1012, "msctls_trackbar32", "", TBS_VERT | TBS_AUTOTICKS | TBS_TOOLTIPS, WS_EX_STATICEDGE},
+      {-1, "Button", "Mental noise", BS_GROUPBOX, 0},
+      {3, "Button", "Statistics", kBtn, 0},
+      {4, "Button", "Help", kBtn, 0},
+      {-1, "Static", "0 Hz", SS_LEFT | WS_GROUP, 0},
+      {-1, "Static", "250 Hz", SS_LEFT | WS_GROUP, 0},
+      {2, "Button", "Exit", kBtn, 0},
+      {1002, "Edit", nullptr, kEdit | ES_CENTER | ES_AUTOHSCROLL, 0},
+      {1003, "Edit", nullptr, kEdit | ES_CENTER | ES_AUTOHSCROLL, 0},
+      {1004, "Edit", nullptr, kEdit | ES_CENTER | ES_AUTOHSCROLL, 0},
+      {1005, "Edit", nullptr, kEdit | ES_CENTER | ES_AUTOHSCROLL, 0},
+      {6, "Button", "About", kBtn, 0},
+      {1016, "Edit", nullptr, kEdit | ES_MULTILINE, 0},
+      {1017, "Edit", nullptr, kEdit | ES_AUTOHSCROLL, 0},
+  };
+  TrainerProbe dlg;
+  wintest::RunModal(dlg, [&](CDialog&) {
+    const DWORD style = static_cast<DWORD>(::GetWindowLongA(dlg.m_hWnd, GWL_STYLE));
+    EXPECT_EQ(style & 0x90CA00C4u & ~WS_VISIBLE, 0x90CA00C4u & ~WS_VISIBLE);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(::GetWindowLongA(dlg.m_hWnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_NE(::GetMenu(dlg.m_hWnd), nullptr);
+    HWND child = ::GetWindow(dlg.m_hWnd, GW_CHILD);
+    for (const TemplateControl& c : controls) {
+      ASSERT_NE(child, nullptr) << "control " << c.id << " is missing";
+      SCOPED_TRACE(c.id);
+      char cls[64] = "";
+      ::GetClassNameA(child, cls, sizeof cls);
+      EXPECT_STRCASEEQ(cls, c.cls);
+      EXPECT_EQ(static_cast<int>(static_cast<short>(::GetDlgCtrlID(child))), c.id);
+      if (c.text) {
+        EXPECT_EQ(wintest::WindowText(child), c.text);
+      }
+      const DWORD s = static_cast<DWORD>(::GetWindowLongA(child, GWL_STYLE));
+      const DWORD ex = static_cast<DWORD>(::GetWindowLongA(child, GWL_EXSTYLE));
+      EXPECT_EQ(s & c.styles, c.styles);
+      if (c.cls[0] == 'B') {
+        EXPECT_EQ(s & BS_TYPEMASK, c.styles & BS_TYPEMASK);
+      }
+      EXPECT_FALSE(s & WS_BORDER) << "no control has a border";
+      EXPECT_FALSE(ex & WS_EX_CLIENTEDGE);
+      if (c.exStyle) {
+        EXPECT_TRUE(ex & c.exStyle);
+      }
+      child = ::GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(child, nullptr) << "no control beyond the template's";
+  });
+}
+
 // The colours a control shows, read back from the screen.
 std::set<COLORREF> ColoursOnScreen(HWND control) {
   ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
