@@ -38,3 +38,14 @@ stop_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
   wait "${XVFB_PID:-}" 2>/dev/null || true
 }
+
+# Waits (up to 60 s) for the "Mentavo" window on $DISPLAY, then saves a
+# screenshot of the display to $1.
+capture_window() {
+  for _ in $(seq 1 60); do
+    if xwininfo -root -tree 2>/dev/null | grep -q '"Mentavo"'; then break; fi
+    sleep 1
+  done
+  sleep 2
+  xwd -root -silent | convert xwd:- "$1"
+}

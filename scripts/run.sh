@@ -15,13 +15,7 @@ wine_prefix
 wine "$EXE" &
 APP=$!
 SHOT="$BUILD/screenshot.png"
-# Wait for the window to show its digits, then take the picture.
-for _ in $(seq 1 60); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"Mentavo"'; then break; fi
-  sleep 1
-done
-sleep 2
-xwd -root -silent | convert xwd:- "$SHOT"
+capture_window "$SHOT"
 echo "Screenshot of the window: $SHOT"
 echo "The program keeps running on display $DISPLAY; press Ctrl+C to end it."
 wait "$APP" || true

@@ -11,4 +11,8 @@ start_xvfb || exit 1
 trap stop_xvfb EXIT
 wine_prefix
 ctest --test-dir "$WINDOWS" --output-on-failure --timeout 600 || status=1
+# A picture of the window as the tests leave it, to look at (not a check).
+(cd "$WINDOWS" && wine mentavo.exe >/dev/null 2>&1 &)
+capture_window "$WINDOWS/screenshot-ready.png" && echo "Screenshot: $WINDOWS/screenshot-ready.png"
+wineserver -k >/dev/null 2>&1 || true
 exit $status
