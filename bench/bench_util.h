@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "remote_window.h"
+
 namespace bench {
 
 inline double Now() {
@@ -17,42 +19,10 @@ inline double Now() {
   return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
-inline std::string Text(HWND wnd) {
-  char buffer[256] = "";
-  DWORD_PTR got = 0;
-  if (!::SendMessageTimeoutA(wnd, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             2000, &got))
-    return "";
-  return std::string(buffer, got);
-}
-
-inline HWND FindWindowOf(DWORD pid, const char* caption) {
-  struct S {
-    DWORD pid;
-    const char* caption;
-    HWND found;
-  } s{pid, caption, nullptr};
-  ::EnumWindows(
-      [](HWND wnd, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<S*>(p);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(wnd, &owner);
-        char text[64] = "";
-        ::GetWindowTextA(wnd, text, sizeof text);
-        if (owner == s->pid && ::IsWindowVisible(wnd) && std::string(text) == s->caption) {
-          s->found = wnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
 // The window is up with a digit in each of the four fields.
 inline bool ShowsFourDigits(HWND wnd) {
   for (int id : {1003, 1002, 1004, 1005})
-    if (Text(::GetDlgItem(wnd, id)).size() != 1) return false;
+    if (remote::Text(::GetDlgItem(wnd, id)).size() != 1) return false;
   return true;
 }
 
@@ -71,7 +41,7 @@ inline bool Start(const std::string& exe, const std::string& args, const char* c
   if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &run.pi))
     return false;
   while (Now() - start < 60) {
-    HWND wnd = FindWindowOf(run.pi.dwProcessId, caption);
+    HWND wnd = remote::FindProcessWindow(run.pi.dwProcessId, caption);
     if (wnd && ShowsFourDigits(wnd)) {
       run.window = wnd;
       run.seconds = Now() - start;

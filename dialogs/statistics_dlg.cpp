@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "dialogs/fonts.h"
+
 IMPLEMENT_DYNAMIC(Statistics, CDialog)
 
 BEGIN_MESSAGE_MAP(Statistics, CDialog)
@@ -27,9 +29,7 @@ void Statistics::DoDataExchange(CDataExchange* dx) {
 
 BOOL Statistics::OnInitDialog() {
   CDialog::OnInitDialog();
-  m_fontFields.CreateFont(20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
-  const WPARAM font = reinterpret_cast<WPARAM>(m_fontFields.m_hObject);
+  CreateArial(m_fontFields, 20, FW_BOLD);
 
   m_fieldColor = 0;
   const struct {
@@ -41,7 +41,7 @@ BOOL Statistics::OnInitDialog() {
   for (const auto& label : labels) {
     label.field->SetTextColor(m_fieldColor);
     label.field->SetWindowText(label.text);
-    label.field->SendMessage(WM_SETFONT, font, TRUE);
+    SetFont(*label.field, m_fontFields);
   }
 
   m_fieldColor = 255;
@@ -54,7 +54,7 @@ BOOL Statistics::OnInitDialog() {
     std::snprintf(text, sizeof text, "%d", value.value);
     value.field->SetTextColor(m_fieldColor);
     value.field->SetWindowText(text);
-    value.field->SendMessage(WM_SETFONT, font, TRUE);
+    SetFont(*value.field, m_fontFields);
   }
   return TRUE;
 }

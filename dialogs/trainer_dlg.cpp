@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "dialogs/about_dlg.h"
+#include "dialogs/fonts.h"
 #include "dialogs/statistics_dlg.h"
 
 namespace {
@@ -17,15 +18,6 @@ const char kLastStepNote[] =
     "This is the last step of this training. After pressing the 'Go' button you will be able to\t"
     "view statistics of this training. Don't get discouraged, if your result is not very good yet- "
     "the more you practice the better you get.";
-
-void CreateArial(CFont& font, int height, int weight) {
-  font.CreateFont(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial");
-}
-
-void SetFont(CWnd& wnd, const CFont& font) {
-  wnd.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.m_hObject), TRUE);
-}
 
 }  // namespace
 

@@ -6,15 +6,7 @@ namespace {
 CWinApp* g_app = nullptr;
 
 CString ExeBaseName() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD got = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (got < path.size()) {
-      path.resize(got);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::string path = AfxGetModuleFileName().str();
   const std::size_t slash = path.find_last_of("\\/");
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   const std::size_t dot = name.find_last_of('.');
@@ -38,6 +30,19 @@ CWinApp::~CWinApp() {
 }
 
 CWinApp* AfxGetApp() { return g_app; }
+
+CString AfxGetModuleFileName() {
+  // The buffer grows until the whole path fits.
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD got = ::GetModuleFileNameA(::GetModuleHandleA(nullptr), path.data(), static_cast<DWORD>(path.size()));
+    if (got < path.size()) {
+      path.resize(got);
+      return CString(std::move(path));
+    }
+    path.resize(path.size() * 2);
+  }
+}
 
 LPCSTR AfxGetAppName() {
   if (g_app && !g_app->m_strAppName.IsEmpty()) return g_app->m_strAppName;

@@ -31,6 +31,8 @@ class CWinApp : public CCmdTarget {
 };
 
 CWinApp* AfxGetApp();
+// The full path of the running program, however long.
+CString AfxGetModuleFileName();
 // Sets up the application object for this process; the entry point calls it.
 void AfxWinInit(HINSTANCE instance);
 int AfxWinMain(HINSTANCE instance);

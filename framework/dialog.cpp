@@ -1,7 +1,5 @@
 #include "framework/dialog.h"
 
-#include <new>
-
 #include "framework/app.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -79,12 +77,8 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
     if (::IsWindow(hWnd) && ::GetWindowRect(hWnd, &after) && after.left == before.left && after.top == before.top)
       CenterOverOwner(hWnd);
     return result;
-  } catch (const CException& e) {
-    e.ReportError();
-  } catch (const std::bad_alloc&) {
-    AfxMessageBox("Out of memory.", MB_OK | MB_ICONSTOP);
   } catch (...) {
-    AfxMessageBox("An unsupported operation was attempted.", MB_OK | MB_ICONSTOP);
+    AfxReportCurrentException();
   }
   return FALSE;
 }

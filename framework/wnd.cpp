@@ -250,12 +250,8 @@ LRESULT AfxCallWndProc(CWnd* wnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM
   LRESULT result = 0;
   try {
     result = wnd->WindowProc(message, wParam, lParam);
-  } catch (const CException& e) {
-    e.ReportError();
-  } catch (const std::bad_alloc&) {
-    AfxMessageBox("Out of memory.", MB_OK | MB_ICONSTOP);
   } catch (...) {
-    AfxMessageBox("An unsupported operation was attempted.", MB_OK | MB_ICONSTOP);
+    AfxReportCurrentException();
   }
   if (message == WM_NCDESTROY && wnd->m_hWnd == hWnd) wnd->FinalDetach();
   st.current = saved;
@@ -270,6 +266,18 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 // ---- error boxes --------------------------------------------------------
 int CException::ReportError(UINT type) const { return AfxMessageBox(GetErrorMessage(), type); }
+
+void AfxReportCurrentException() {
+  try {
+    throw;
+  } catch (const CException& e) {
+    e.ReportError();
+  } catch (const std::bad_alloc&) {
+    AfxMessageBox("Out of memory.", MB_OK | MB_ICONSTOP);
+  } catch (...) {
+    AfxMessageBox("An unsupported operation was attempted.", MB_OK | MB_ICONSTOP);
+  }
+}
 
 int AfxMessageBox(LPCSTR text, UINT type) {
   HWND owner = nullptr;

@@ -277,6 +277,10 @@ class CException {
   int ReportError(UINT type = MB_OK | MB_ICONSTOP) const;
 };
 
+// Reports the exception being handled (call it inside a catch block): a
+// framework exception with its own text, anything else with a generic one.
+void AfxReportCurrentException();
+
 // A message box with the program's name as caption, owned by the main window
 // when it can take input, else by the active window.
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK);

@@ -1,26 +1,17 @@
 // The training side of the main dialog: where the data files are, the deal
 // of four digits, and the step machine behind "Go".
 #include <ctime>
-#include <string>
 
+#include "dialogs/fonts.h"
 #include "dialogs/statistics_dlg.h"
 #include "dialogs/trainer_dlg.h"
+#include "framework/app.h"
 #include "training/data_paths.h"
 #include "training/deal.h"
 
 void CTrainerDlg::ResolveDataPaths() {
-  // The full path of the running program; the buffer grows until it fits.
-  std::string path(1000, '\0');
-  for (;;) {
-    const DWORD got = ::GetModuleFileNameA(::GetModuleHandleA(nullptr), path.data(), static_cast<DWORD>(path.size()));
-    if (got < path.size()) {
-      path.resize(got);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  const training::DataPaths paths =
-      training::DeriveDataPaths(path, [](unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; });
+  const training::DataPaths paths = training::DeriveDataPaths(
+      AfxGetModuleFileName().str(), [](unsigned char c) { return ::IsDBCSLeadByte(c) != FALSE; });
   m_exeName = paths.exeName.c_str();
   m_modulePath = paths.modulePath.c_str();
   m_statPath = paths.statPath.c_str();
@@ -64,7 +55,7 @@ void CTrainerDlg::OnGo() {
   CString right;
   m_digitSlots[m_rightIndex]->GetWindowText(right);
   m_editReveal.SetTextColor(255);
-  m_editReveal.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontDigits.m_hObject), TRUE);
+  SetFont(m_editReveal, m_fontDigits);
   m_editReveal.SetWindowText(right);
 
   NewDigits();

@@ -6,13 +6,15 @@
 #include <set>
 #include <string>
 
+#include "remote_window.h"
 #include "win_util.h"
 
 namespace {
 
 using wintest::ReadBytes;
 using wintest::WaitFor;
-using wintest::WindowText;
+using remote::FindProcessWindow;
+using remote::Text;
 using wintest::WriteBytes;
 
 // The built program, two folders up from this driver.
@@ -26,28 +28,6 @@ std::string PackageFolder() {
   std::string path = folder;
   if (path.back() != '\\') path += '\\';
   return path;
-}
-
-// A visible top-level window of the process with the caption, other than `exclude`.
-HWND FindProcessWindow(DWORD pid, const std::string& caption, HWND exclude = nullptr) {
-  struct Search {
-    DWORD pid;
-    const std::string* caption;
-    HWND exclude, found;
-  } search{pid, &caption, exclude, nullptr};
-  ::EnumWindows(
-      [](HWND wnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(wnd, &owner);
-        if (owner == s->pid && wnd != s->exclude && ::IsWindowVisible(wnd) && WindowText(wnd) == *s->caption) {
-          s->found = wnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 class Program {
@@ -104,15 +84,6 @@ class Program {
   bool m_started = false;
 };
 
-// A control's text in another process: asked of the control itself.
-std::string Text(HWND wnd) {
-  char buffer[4096] = "";
-  DWORD_PTR got = 0;
-  if (!::SendMessageTimeoutA(wnd, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             5000, &got))
-    return "";
-  return std::string(buffer, got);
-}
 std::string Text(HWND dlg, int id) { return Text(::GetDlgItem(dlg, id)); }
 bool Shown(HWND dlg, int id) { return ::IsWindowVisible(::GetDlgItem(dlg, id)) != FALSE; }
 // The notification a clicked button sends its dialog.

@@ -124,17 +124,7 @@ void CALLBACK DialogWatcher::Tick(HWND, UINT, UINT_PTR id, DWORD) {
   if (w->m_onOpen) w->m_onOpen(wnd);
   ::PostMessageA(wnd, WM_COMMAND, MAKEWPARAM(w->m_closeId, BN_CLICKED), 0);
   // Wait for it to go before looking again.
-  const HWND closing = wnd;
-  const DWORD start = ::GetTickCount();
-  while (::IsWindow(closing) && ::IsWindowVisible(closing) && ::GetTickCount() - start < kTimeoutMs) {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
-    if (!::IsWindow(closing)) break;
-    ::Sleep(5);
-  }
+  WaitFor([wnd] { return !::IsWindow(wnd) || !::IsWindowVisible(wnd); });
   w->m_busy = false;
 }
 
